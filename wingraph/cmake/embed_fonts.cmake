@@ -1,0 +1,22 @@
+# Writes OUTPUT, a C++ source holding the given TrueType files as byte arrays.
+# Run as: cmake -DFONT_DIR=dir -DOUTPUT=file "-DFONTS=Name=File.ttf;..." -P embed_fonts.cmake
+set(source "// Generated from the TrueType files in ${FONT_DIR}; do not edit.\n")
+string(APPEND source "#include \"embedded_fonts.h\"\n\nnamespace {\n")
+set(table "")
+foreach(entry IN LISTS FONTS)
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 file)
+  file(READ "${FONT_DIR}/${file}" hex HEX)
+  string(LENGTH "${hex}" digits)
+  math(EXPR size "${digits} / 2")
+  # One line of 32 bytes at a time keeps the generated file readable.
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x..,){32})" "\\1\n" bytes "${bytes}")
+  string(APPEND source "const unsigned char ${name}_bytes[${size}] = {\n${bytes}\n};\n")
+  string(APPEND table "const EmbeddedFont ${name}{${name}_bytes, ${size}};\n")
+endforeach()
+string(APPEND source "}  // namespace\n\n${table}")
+file(WRITE "${OUTPUT}.tmp" "${source}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

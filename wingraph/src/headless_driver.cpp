@@ -1,0 +1,95 @@
+#include "headless_driver.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "device.h"
+#include "page_png.h"
+#include "runtime.h"
+#include "script.h"
+
+namespace {
+
+class HeadlessDriver final : public Driver {
+ public:
+  std::string open(std::string_view) override {
+    const char* path = std::getenv("WINGRAPH_SCRIPT");
+    if (path == nullptr || *path == '\0') {
+      name_ = "(no script)";
+      return {};
+    }
+    name_ = path;
+    std::ifstream in(name_, std::ios::binary);
+    if (!in) fail(2, "cannot read the script " + name_);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (auto error = parse_script(text.str(), script_))
+      fail(2, name_ + ":" + std::to_string(error->line) + ": " + error->message);
+    queue_random_values(script_.randoms, name_);
+    return {};
+  }
+
+  void close() override {}
+
+  void flip(const Page&) override {}
+
+  void poll(Input& input, const Page& visible, bool) override {
+    take_snaps(visible);
+    if (next_ >= script_.messages.size()) {
+      if (input.keys.empty())
+        fail(3, "the script " + name_ + " has run out and the program still waits for input");
+      return;
+    }
+    const ScriptMessage& message = script_.messages[next_];
+    switch (message.kind) {
+      case ScriptMessage::Kind::Mouse:
+        input.mouse = {static_cast<std::int16_t>(message.x), static_cast<std::int16_t>(message.y),
+                       static_cast<std::int16_t>(message.buttons)};
+        ++next_;
+        break;
+      case ScriptMessage::Kind::Key:
+        input.keys.push_back(static_cast<char>(message.code));
+        ++next_;
+        break;
+      case ScriptMessage::Kind::Wait:
+        if (++waited_ >= message.count) {
+          waited_ = 0;
+          ++next_;
+        }
+        break;
+      case ScriptMessage::Kind::Snap:
+        break;  // taken by take_snaps
+    }
+  }
+
+  void wait_for_key(Input& input, const Page& visible, bool drawn) override {
+    do poll(input, visible, drawn);
+    while (input.keys.empty());
+  }
+
+  // Time is the script's: a delay takes no time.
+  void delay(std::uint32_t) override {}
+
+  void finish(const Page& visible) override { take_snaps(visible); }
+
+ private:
+  void take_snaps(const Page& visible) {
+    while (next_ < script_.messages.size() &&
+           script_.messages[next_].kind == ScriptMessage::Kind::Snap) {
+      const ScriptMessage& snap = script_.messages[next_];
+      if (!write_page_png(visible, snap.file))
+        fail(2, name_ + ":" + std::to_string(snap.line) + ": cannot write the snapshot " + snap.file);
+      ++next_;
+    }
+  }
+
+  std::string name_;
+  Script script_;
+  size_t next_ = 0;
+  std::int64_t waited_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Driver> make_headless_driver() { return std::make_unique<HeadlessDriver>(); }

@@ -1,0 +1,271 @@
+#include "window_driver.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "viewport.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long an input poll that finds nothing new may wait for an event, so a
+// program that only polls does not keep a core busy.
+constexpr int IdlePollWaitMs = 2;
+
+std::int16_t modifier_bits() {
+  SDL_Keymod mod = SDL_GetModState();
+  std::int16_t bits = 0;
+  if (mod & KMOD_SHIFT) bits |= 8;
+  if (mod & KMOD_CTRL) bits |= 16;
+  return bits;
+}
+
+std::int16_t button_bits(Uint32 sdl_mask) {
+  std::int16_t bits = 0;
+  if (sdl_mask & SDL_BUTTON_LMASK) bits |= 1;
+  if (sdl_mask & SDL_BUTTON_RMASK) bits |= 2;
+  if (sdl_mask & SDL_BUTTON_MMASK) bits |= 4;
+  return bits;
+}
+
+bool is_modifier(SDL_Keycode sym) {
+  switch (sym) {
+    case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
+    case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
+    case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK: case SDLK_MODE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool is_keypad_character(SDL_Keycode sym) {
+  return (sym >= SDLK_KP_DIVIDE && sym <= SDLK_KP_PERIOD && sym != SDLK_KP_ENTER) ||
+         sym == SDLK_KP_EQUALS;
+}
+
+class WindowDriver final : public Driver {
+ public:
+  std::string open(std::string_view title) override {
+    // Ctrl+C in the terminal keeps ending the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+      const char* display = std::getenv("DISPLAY");
+      const char* wayland = std::getenv("WAYLAND_DISPLAY");
+      std::string reason = (display == nullptr || *display == '\0') &&
+                                   (wayland == nullptr || *wayland == '\0')
+                               ? "no display (DISPLAY is not set)"
+                               : std::string("no display could be used (") + SDL_GetError() + ")";
+      SDL_Quit();
+      return reason;
+    }
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+      if (mode.w < Page::Width || mode.h < Page::Height) {
+        SDL_Quit();
+        return "the screen (" + std::to_string(mode.w) + "x" + std::to_string(mode.h) +
+               ") is smaller than the 800x600 window";
+      }
+      if (mode.refresh_rate >= 30) period_ = std::chrono::microseconds(1'000'000 / mode.refresh_rate);
+    }
+    std::string caption(title);
+    window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               Page::Width, Page::Height,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (window_ == nullptr) return fail_open("the window could not be created");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr) return fail_open("no renderer for the window");
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                 Page::Width, Page::Height);
+    if (texture_ == nullptr) return fail_open("no texture for the window");
+    SDL_RaiseWindow(window_);
+    present(*shown_, true);
+    next_frame_ = Clock::now();
+    return {};
+  }
+
+  void close() override {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+    SDL_Quit();
+  }
+
+  // One flip per refresh: vsync where the display has it, else a steady clock.
+  void flip(const Page& visible) override {
+    auto now = Clock::now();
+    if (next_frame_ > now) std::this_thread::sleep_until(next_frame_);
+    now = Clock::now();
+    next_frame_ = next_frame_ + period_ < now ? now + period_ : next_frame_ + period_;
+    present(visible);
+    flipped_ = true;
+  }
+
+  void poll(Input& input, const Page& visible, bool drawn) override {
+    bool any = take_events(input, visible);
+    if (drawn) stale_ = true;
+    if (stale_ && Clock::now() - last_present_ >= period_) present(visible);
+    if (!any && !drawn && !flipped_) wait_for_event(input, visible, IdlePollWaitMs);
+    flipped_ = false;
+  }
+
+  void wait_for_key(Input& input, const Page& visible, bool drawn) override {
+    if (drawn) stale_ = true;
+    take_events(input, visible);
+    while (input.keys.empty()) {
+      if (stale_) present(visible);
+      wait_for_event(input, visible, 100);
+    }
+  }
+
+  void delay(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+
+ private:
+  std::string fail_open(const std::string& reason) {
+    std::string full = reason + " (" + SDL_GetError() + ")";
+    close();
+    return full;
+  }
+
+  // Showing a page costs far more than comparing it: a drag loop in which
+  // nothing moves redraws the same picture, and that is not shown again.
+  void present(const Page& visible, bool force = false) {
+    last_present_ = Clock::now();
+    stale_ = false;
+    if (!force && shown_->pixels == visible.pixels) return;
+    shown_->pixels = visible.pixels;
+    SDL_UpdateTexture(texture_, nullptr, visible.pixels.data(), Page::Width * 4);
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    viewport_ = fit_drawing_area(width, height);
+    SDL_Rect target{viewport_.x, viewport_.y, viewport_.width, viewport_.height};
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderPresent(renderer_);
+  }
+
+  void wait_for_event(Input& input, const Page& visible, int milliseconds) {
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
+      handle(event, input, visible);
+      take_events(input, visible);
+    }
+  }
+
+  // Takes every waiting event; true when there was any.
+  bool take_events(Input& input, const Page& visible) {
+    bool any = false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+      handle(event, input, visible);
+      any = true;
+    }
+    return any;
+  }
+
+  void handle(const SDL_Event& event, Input& input, const Page& visible) {
+    switch (event.type) {
+      case SDL_MOUSEMOTION:
+        mouse_message(input, event.motion.x, event.motion.y, button_bits(event.motion.state));
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        Uint32 mask = SDL_BUTTON(event.button.button);
+        held_ = event.type == SDL_MOUSEBUTTONDOWN ? (held_ | mask) : (held_ & ~mask);
+        mouse_message(input, event.button.x, event.button.y, button_bits(held_));
+        break;
+      }
+      case SDL_KEYDOWN:
+        key_down(input, event.key.keysym);
+        break;
+      case SDL_TEXTINPUT:
+        text_input(input, event.text.text);
+        break;
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_RESTORED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            event.window.event == SDL_WINDOWEVENT_SHOWN)
+          present(visible, true);
+        break;
+      default:  // the close box (SDL_QUIT) does not end a program
+        break;
+    }
+  }
+
+  // A mouse message counts only inside the drawing area.
+  void mouse_message(Input& input, int window_x, int window_y, std::int16_t buttons) {
+    int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
+    SDL_GetWindowSize(window_, &window_width, &window_height);
+    SDL_GetRendererOutputSize(renderer_, &output_width, &output_height);
+    double scale_x = window_width > 0 ? static_cast<double>(output_width) / window_width : 1;
+    double scale_y = window_height > 0 ? static_cast<double>(output_height) / window_height : 1;
+    Viewport viewport = fit_drawing_area(output_width, output_height);
+    AreaPixel pixel =
+        to_drawing_area(viewport, (window_x + 0.5) * scale_x, (window_y + 0.5) * scale_y);
+    if (!pixel.inside) return;
+    input.mouse = {static_cast<std::int16_t>(pixel.x), static_cast<std::int16_t>(pixel.y),
+                   static_cast<std::int16_t>(buttons | modifier_bits())};
+  }
+
+  // Characters come with SDL_TEXTINPUT; keys without one queue their control
+  // code, or 0, so that any key is a key.
+  void key_down(Input& input, const SDL_Keysym& key) {
+    SDL_Keycode sym = key.sym;
+    if (is_modifier(sym)) return;
+    bool ctrl = (key.mod & KMOD_CTRL) != 0;
+    switch (sym) {
+      case SDLK_ESCAPE: input.keys.push_back(27); return;
+      case SDLK_RETURN: case SDLK_KP_ENTER: input.keys.push_back(13); return;
+      case SDLK_BACKSPACE: input.keys.push_back(8); return;
+      case SDLK_TAB: input.keys.push_back(9); return;
+      default: break;
+    }
+    if (ctrl && sym >= SDLK_a && sym <= SDLK_z) {
+      input.keys.push_back(static_cast<char>(sym - SDLK_a + 1));
+      return;
+    }
+    if (sym >= 32 && sym < 127 && (key.mod & KMOD_ALT) == 0) return;  // comes as text
+    if (is_keypad_character(sym) && (key.mod & KMOD_NUM) != 0) return;  // comes as text
+    input.keys.push_back(0);
+  }
+
+  void text_input(Input& input, const char* text) {
+    // UTF-8 to single-byte characters: Latin-1 where it fits, else '?'.
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p != 0;) {
+      unsigned code = *p++;
+      if (code >= 0xC0) {
+        int extra = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : 1;
+        code &= 0x3F >> extra;
+        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra) code = (code << 6) | (*p++ & 0x3F);
+      }
+      input.keys.push_back(static_cast<char>(code < 256 ? code : '?'));
+    }
+  }
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  Viewport viewport_;
+  std::unique_ptr<Page> shown_ = std::make_unique<Page>();  // what the window shows now
+  std::chrono::microseconds period_{16'667};
+  Clock::time_point next_frame_;
+  Clock::time_point last_present_;
+  Uint32 held_ = 0;
+  bool stale_ = false;    // the visible page changed since it was last shown
+  bool flipped_ = false;  // a flip happened since the last poll
+};
+
+}  // namespace
+
+std::unique_ptr<Driver> make_window_driver() { return std::make_unique<WindowDriver>(); }
