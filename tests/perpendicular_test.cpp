@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
 
 #include "perpendicular_geometry.h"
+#include "support/demo_run.h"
+#include "support/png_image.h"
 
 namespace {
 
@@ -113,6 +119,193 @@ TEST(PerpendicularGeometry, APointFarFromTheLineFailsOnDistanceAlone) {
   EXPECT_LT(v, 30);
   EXPECT_FALSE(PerpendicularShown(A2, B2, F, dist, v));
   EXPECT_TRUE(PerpendicularShown(A2, B2, F, 150, v));
+}
+
+struct Probe {
+  Point P;
+  std::string value;                       // the end of its line in the column
+  std::vector<std::string> perpendicular;  // the foot's circle and the line, when drawn
+};
+
+// A = (100, 100), B = (300, 200), M = (200, 150).
+const Probe probes[] = {
+    {{260, 150}, "26.57", {"Circle 248 174 2", "Line 260 150 248 174"}},
+    {{140, 150}, "153.43", {"Circle 152 126 2", "Line 140 150 152 126"}},
+    {{200, 50}, "116.57", {}},
+    {{200, 150}, "90.00", {}},                                             // at M
+    {{140, 120}, "180.00", {"Circle 140 120 2", "Line 140 120 140 120"}},  // b = a + c exactly
+    {{150, 125}, "180.00", {"Circle 150 125 2", "Line 150 125 150 125"}},  // s - b rounds below 0
+    {{0, 50}, "180.00", {}},    // on the line, foot beyond A
+    {{324, 212}, "0.00", {}},   // on the line, foot beyond B
+    {{330, 205}, "3.63", {}},   // near the line, foot beyond B
+    {{200, 400}, "63.43", {}},  // foot at B, 224 pixels away
+};
+constexpr int kPoints = 50;
+
+std::string Int(double v) { return std::to_string(static_cast<int>(v)); }
+
+// The random line: the segment draws, then the probes, the last one repeated
+// up to fifty points.
+std::string RandomLine(const std::string& segments) {
+  std::string line = "random " + segments;
+  for (int i = 0; i < kPoints; ++i) {
+    const Point& P = probes[std::min<size_t>(i, std::size(probes) - 1)].P;
+    line += " " + Int(P.x) + " " + Int(P.y);
+  }
+  return line + "\n";
+}
+
+struct Block {
+  std::vector<std::string> circles;
+  std::vector<std::string> lines;
+  std::vector<std::string> texts;
+  std::string column;  // its line of the column
+  std::string column_colour;
+};
+
+// What was drawn for each point: the calls after the label B up to and
+// including the point's line in the column.
+std::vector<Block> Blocks(const DemoRun& run, const std::string& label_B) {
+  std::vector<Block> blocks;
+  int at = run.find(label_B);
+  if (at < 0) return blocks;
+  std::string colour;
+  Block block;
+  for (size_t i = at + 1; i < run.trace.size(); ++i) {
+    const std::string& line = run.trace[i];
+    if (line.starts_with("SetColor ")) colour = line;
+    if (line.starts_with("Circle ")) block.circles.push_back(line);
+    if (line.starts_with("Line ")) block.lines.push_back(line);
+    if (line.starts_with("OutTextXY ")) {
+      if (line.find("<<<----") == std::string::npos) {
+        block.texts.push_back(colour + " " + line);
+      } else {
+        block.column = line;
+        block.column_colour = colour;
+        blocks.push_back(block);
+        block = {};
+      }
+    }
+  }
+  return blocks;
+}
+
+void ExpectColumn(const std::vector<Block>& blocks) {
+  ASSERT_EQ(blocks.size(), size_t{kPoints});
+  const std::regex number(R"(\d+\.\d\d)");
+  for (int i = 1; i <= kPoints; ++i) {
+    const Block& block = blocks[i - 1];
+    const std::string head =
+        "OutTextXY 0 " + std::to_string(10 * i) + " \"" + std::to_string(i) + " <<<---- ";
+    ASSERT_TRUE(block.column.starts_with(head)) << block.column;
+    const std::string value =
+        block.column.substr(head.size(), block.column.size() - head.size() - 1);
+    EXPECT_TRUE(std::regex_match(value, number)) << block.column;
+    EXPECT_GE(value.size(), 4u);
+    EXPECT_EQ(block.column_colour, "SetColor #A8A8A8");
+  }
+}
+
+TEST(PerpendicularProgram, PointsOfAKnownSegment) {
+  const DemoRun run = run_demo("perpendicular", RandomLine("100 100 300 200") + "key 27\n");
+  ASSERT_EQ(run.exit_status, 0) << run.error_text;
+  EXPECT_EQ(run.error_text, "");
+  const std::vector<std::string> opening = {
+      "InitGraph 3 6 \"PERPENDICULARITATE\"",
+      "Randomize",
+      "SetColor #A8A8A8",
+      "GetMaxX -> 799",
+      "Random 799 -> 100",
+  };
+  ASSERT_GE(run.trace.size(), opening.size());
+  EXPECT_EQ(std::vector(run.trace.begin(), run.trace.begin() + opening.size()), opening);
+  EXPECT_TRUE(run.calls("SetTextStyle").empty());
+  EXPECT_TRUE(run.calls("SetTextJustify").empty());
+  ASSERT_FALSE(run.calls("Line").empty());
+  EXPECT_EQ(run.calls("Line").front(), "Line 100 100 300 200");
+  const int label_A = run.find("OutTextXY 100 100 \"A\"");
+  ASSERT_GT(label_A, 0);
+  EXPECT_EQ(run.trace[label_A - 1], "SetColor #FF8080");
+  EXPECT_EQ(run.trace[label_A + 1], "OutTextXY 300 200 \"B\"");
+
+  const std::vector<Block> blocks = Blocks(run, "OutTextXY 300 200 \"B\"");
+  ExpectColumn(blocks);
+  for (int i = 1; i <= kPoints; ++i) {
+    const Probe& probe = probes[std::min<size_t>(i - 1, std::size(probes) - 1)];
+    SCOPED_TRACE("point " + std::to_string(i));
+    const Block& block = blocks[i - 1];
+    const std::string at = Int(probe.P.x) + " " + Int(probe.P.y);
+    EXPECT_EQ(block.texts, std::vector<std::string>{"SetColor #FF8080 OutTextXY " + at + " \"" +
+                                                    std::to_string(i) + "\""});
+    EXPECT_TRUE(block.column.ends_with(" <<<---- " + probe.value + "\"")) << block.column;
+    std::vector<std::string> circles = {"Circle " + at + " 2", "Circle 200 150 2"};
+    std::vector<std::string> lines;
+    if (!probe.perpendicular.empty()) {
+      circles.push_back(probe.perpendicular[0]);
+      lines.push_back(probe.perpendicular[1]);
+    }
+    EXPECT_EQ(block.circles, circles);
+    EXPECT_EQ(block.lines, lines);
+  }
+  EXPECT_EQ(run.trace[run.trace.size() - 2], "ReadKey -> 27");
+  EXPECT_EQ(run.trace.back(), "CloseGraph");
+}
+
+TEST(PerpendicularProgram, AVerticalOrHorizontalSegmentIsDrawnAnew) {
+  const DemoRun run =
+      run_demo("perpendicular",
+               RandomLine("100 100 100 200  100 100 300 100  100 100 300 200") + "key 13\n");
+  ASSERT_EQ(run.exit_status, 0) << run.error_text;
+  const int first_line = run.find("Line 100 100 300 200");
+  ASSERT_GT(first_line, 0);
+  std::vector<std::string> randoms;
+  for (int i = 0; i < first_line; ++i)
+    if (run.trace[i].starts_with("Random ")) randoms.push_back(run.trace[i]);
+  const std::vector<std::string> expected = {
+      "Random 799 -> 100", "Random 599 -> 100", "Random 799 -> 100", "Random 599 -> 200",
+      "Random 799 -> 100", "Random 599 -> 100", "Random 799 -> 300", "Random 599 -> 100",
+      "Random 799 -> 100", "Random 599 -> 100", "Random 799 -> 300", "Random 599 -> 200",
+  };
+  EXPECT_EQ(randoms, expected);
+  EXPECT_EQ(run.calls("Line").front(), "Line 100 100 300 200");
+  ExpectColumn(Blocks(run, "OutTextXY 300 200 \"B\""));
+}
+
+TEST(PerpendicularProgram, AnyKeyEndsEveryRandomPicture) {
+  const std::regex segment(R"(Line (\d+) (\d+) (\d+) (\d+))");
+  int seed = 0;
+  for (int key : {27, 97, 13, 32, 48}) {
+    ++seed;
+    SCOPED_TRACE("key " + std::to_string(key) + ", seed " + std::to_string(seed));
+    const DemoRun run = run_demo("perpendicular", "key " + std::to_string(key) + "\n",
+                                 {{"WINGRAPH_SEED", std::to_string(seed)}});
+    ASSERT_EQ(run.exit_status, 0) << run.error_text;
+    EXPECT_EQ(run.error_text, "");
+    EXPECT_EQ(run.calls("Random").size(), 4u + 2 * kPoints);
+    std::smatch ab;
+    const std::string first = run.calls("Line").at(0);
+    ASSERT_TRUE(std::regex_match(first, ab, segment)) << first;
+    EXPECT_NE(ab[1], ab[3]);
+    EXPECT_NE(ab[2], ab[4]);
+    const int label_B = run.find("OutTextXY " + ab[3].str() + " " + ab[4].str() + " \"B\"");
+    ASSERT_GT(label_B, 0);
+    ExpectColumn(Blocks(run, run.trace[label_B]));
+    EXPECT_EQ(run.calls("ReadKey"), std::vector<std::string>{"ReadKey -> " + std::to_string(key)});
+    EXPECT_EQ(run.trace.back(), "CloseGraph");
+  }
+}
+
+TEST(PerpendicularProgram, PictureOnScreen) {
+  const DemoRun run =
+      run_demo("perpendicular", RandomLine("100 100 300 200") + "snap shown.png\nkey 32\n");
+  ASSERT_EQ(run.exit_status, 0) << run.error_text;
+  const PngImage image = load_png(run.file("shown.png"));
+  ASSERT_EQ(image.width, 800);
+  ASSERT_EQ(image.height, 600);
+  EXPECT_EQ(image.at(250, 175), LightGray);  // on AB
+  EXPECT_EQ(image.at(254, 162), LightGray);  // on the perpendicular from point 1
+  EXPECT_EQ(image.at(180, 90), Black);       // no perpendicular from point 3
+  EXPECT_EQ(image.at(700, 550), Black);
 }
 
 }  // namespace

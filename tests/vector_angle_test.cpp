@@ -2,8 +2,12 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "angle_from_cosine.h"
+#include "support/demo_run.h"
+#include "support/png_image.h"
 
 namespace {
 
@@ -41,16 +45,6 @@ TEST(AngleFromCosine, AgreesWithTheArcCosineAcrossTheRange) {
     EXPECT_NEAR(AngleFromCosine(c), std::acos(c), 1e-7) << "c = " << c;
   }
 }
-
-}  // namespace
-
-#include <string>
-#include <vector>
-
-#include "support/demo_run.h"
-#include "support/png_image.h"
-
-namespace {
 
 struct Mouse {
   int x;
