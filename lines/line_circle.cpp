@@ -22,8 +22,8 @@ int main() {
 
     const double t = NearerIntersection(A, B, M, R);
     const Point P{t * (B.x - A.x) + A.x, t * (B.y - A.y) + A.y};
-    Circle(to_pixel(P.x), to_pixel(P.y), 3);
-    Line(to_pixel(A.x), to_pixel(A.y), to_pixel(P.x), to_pixel(P.y));
+    circle_around(P, 3);
+    line_between(A, P);
 
     Delay(5);
   } while (!KeyPressed());

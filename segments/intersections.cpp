@@ -2,7 +2,6 @@
 // green circle when the segments meet there, magenta when only the lines do.
 // Every key shows a new pair; Esc ends it.
 #include "demo_frame.h"
-#include "point_drawing.h"
 
 namespace {
 
@@ -28,8 +27,8 @@ int main() {
     const Point C = RandomPoint();
     const Point D = RandomPoint();
     SetColor(White);
-    LineBetween(A, B);
-    LineBetween(C, D);
+    line_between(A, B);
+    line_between(C, D);
 
     Point X;
     bool Crossing;
@@ -38,7 +37,7 @@ int main() {
     // zero-length pairs.
     if (Crossing || X.x != 0 || X.y != 0) {
       SetColor(Crossing ? LightGreen : Magenta);
-      CircleAround(X, 4);
+      circle_around(X, 4);
     }
 
     key = ReadKey();

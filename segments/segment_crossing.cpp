@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "demo_frame.h"
-#include "point_drawing.h"
 #include "segment_crossing_geometry.h"
 
 namespace {
@@ -33,8 +32,8 @@ int main() {
     button_selects_point(ends_by_button, sample_mouse());
 
     SetColor(White);
-    LineBetween(A, B);
-    LineBetween(C, D);
+    line_between(A, B);
+    line_between(C, D);
     SetTextStyle(ArialFont, 0, 2);
     SetTextJustify(1, 1);
     Label(A, "A");
@@ -46,7 +45,7 @@ int main() {
     const Point CD{D.x - C.x, D.y - C.y};
     const double t1 = CrossingParameter(A, AB, D, CD);
     SetColor(Red);
-    if (t1 < NoCrossing) CircleAround({Interpolate(A.x, B.x, t1), Interpolate(A.y, B.y, t1)}, 8);
+    if (t1 < NoCrossing) circle_around({Interpolate(A.x, B.x, t1), Interpolate(A.y, B.y, t1)}, 8);
   } while (!KeyPressed());
 
   CloseGraph();

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "demo_frame.h"
-#include "point_drawing.h"
 #include "segment_distance_geometry.h"
 
 int main() {
@@ -25,20 +24,20 @@ int main() {
     button_selects_point(ends_by_button, sample_mouse());
 
     SetColor(White);
-    LineBetween(S1.P1, S1.P2);
-    LineBetween(S2.P1, S2.P2);
+    line_between(S1.P1, S1.P2);
+    line_between(S2.P1, S2.P2);
 
     Point I;
     if (SegmentsCross(S1, S2, I)) {
       SetColor(LightMagenta);
-      CircleAround(I, 10);
+      circle_around(I, 10);
     } else {
       Point K1, K2;
       ClosestPoints(K1, K2, S1, S2);
       SetColor(LightGreen);
-      CircleAround(K1, 10);
+      circle_around(K1, 10);
       SetColor(LightBlue);
-      CircleAround(K2, 10);
+      circle_around(K2, 10);
     }
   } while (!KeyPressed());
 

@@ -17,10 +17,6 @@ Point r(Point v) { return {-v.y, v.x}; }
 
 double length(Point v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 
-void move_to(Point p) { MoveTo(to_pixel(p.x), to_pixel(p.y)); }
-void line_to(Point p) { LineTo(to_pixel(p.x), to_pixel(p.y)); }
-void line(Point a, Point b) { Line(to_pixel(a.x), to_pixel(a.y), to_pixel(b.x), to_pixel(b.y)); }
-
 }  // namespace
 
 int main() {
@@ -61,8 +57,8 @@ int main() {
     // Each vector's line behind P0 and its perpendicular through P0.
     for (int i = 1; i <= 2; ++i) {
       const Point d = P[i] - P0;
-      line(P0, P0 - d);
-      line(P0 + r(d), P0 - r(d));
+      line_between(P0, P0 - d);
+      line_between(P0 + r(d), P0 - r(d));
     }
 
     const double dot = A.x * B.x + A.y * B.y;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kPoints = 50;
 
-void Mark(const Point& P) { Circle(to_pixel(P.x), to_pixel(P.y), 2); }
+void Mark(const Point& P) { circle_around(P, 2); }
 
 }  // namespace
 
@@ -29,10 +29,10 @@ int main() {
     B.y = Random(GetMaxY());
   } while (A.x == B.x || A.y == B.y);
 
-  Line(to_pixel(A.x), to_pixel(A.y), to_pixel(B.x), to_pixel(B.y));
+  line_between(A, B);
   SetColor(LightRed);
-  OutTextXY(to_pixel(A.x), to_pixel(A.y), "A");
-  OutTextXY(to_pixel(B.x), to_pixel(B.y), "B");
+  text_at(A, "A");
+  text_at(B, "B");
   SetColor(LightGray);
 
   for (std::int32_t i = 1; i <= kPoints; ++i) {
@@ -41,7 +41,7 @@ int main() {
     P.y = Random(GetMaxY());
     Mark(P);
     SetColor(LightRed);
-    OutTextXY(to_pixel(P.x), to_pixel(P.y), Str(i));
+    text_at(P, Str(i));
     SetColor(LightGray);
 
     const Point F = PerpendicularFoot(A, B, P);
@@ -51,7 +51,7 @@ int main() {
     const double v = AngleAtMidpoint(P, M, B);
     if (PerpendicularShown(A, B, F, dist, v)) {
       Mark(F);
-      Line(to_pixel(P.x), to_pixel(P.y), to_pixel(F.x), to_pixel(F.y));
+      line_between(P, F);
     }
 
     OutTextXY(0, 10 * i, value_text(Str(i) + " <<<---- ", v, 4, 2));

@@ -12,7 +12,7 @@ namespace {
 // The shaft from the origin and the two barbs at the tip.
 void DrawArrow(const Point& O, const Point& vector) {
   const Point tip{O.x + vector.x, O.y + vector.y};
-  Line(to_pixel(O.x), to_pixel(O.y), to_pixel(tip.x), to_pixel(tip.y));
+  line_between(O, tip);
   draw_arrow_barbs(tip, DirectionAngle(vector.x, vector.y), 8);
 }
 

@@ -64,6 +64,14 @@ std::string value_text(std::string_view before, double value, int width, int dec
 // they lie far outside the window and draw nothing there.
 std::int32_t to_pixel(double v);
 
+// Drawing at real points: each coordinate becomes a pixel through to_pixel
+// here, after the point itself has been computed as a real.
+void move_to(const Point& p);
+void line_to(const Point& p);
+void line_between(const Point& from, const Point& to);
+void circle_around(const Point& centre, std::int32_t radius);
+void text_at(const Point& p, std::string_view text);
+
 // Direction of (dx, dy) in radians, window coordinates: in (-pi/2, 3pi/2].
 double DirectionAngle(double dx, double dy);
 
