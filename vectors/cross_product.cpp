@@ -52,10 +52,9 @@ int main() {
     SetColor(Gray);
     move_to(P0 + A);
     const Point outline[16] = {
-        P0 + A + B,       P0 + B,           P0 + r(A) + B,     P0 + r(A),
-        P0 + r(A) + r(B), P0 + r(B),        P0 - A + r(B),     P0 - A,
-        P0 - A - B,       P0 - B,           P0 - r(A) - B,     P0 - r(A),
-        P0 - r(A) - r(B), P0 - r(B),        P0 + A - r(B),     P0 + A,
+        P0 + A + B,       P0 + B,    P0 + r(A) + B, P0 + r(A), P0 + r(A) + r(B), P0 + r(B),
+        P0 - A + r(B),    P0 - A,    P0 - A - B,    P0 - B,    P0 - r(A) - B,    P0 - r(A),
+        P0 - r(A) - r(B), P0 - r(B), P0 + A - r(B), P0 + A,
     };
     for (const Point& corner : outline) line_to(corner);
 

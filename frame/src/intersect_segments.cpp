@@ -19,7 +19,9 @@ void IntersectSegments(Point P1, Point P2, Point P3, Point P4, Point& X, bool& C
   // d1 = d2 and d3 = d4 each hold exactly when den = 0: parallel never meets.
   Crossing = d1 * d2 <= 0 && d3 * d4 <= 0 && d1 != d2 && d3 != d4;
   if (den != 0) {
-    X = {nx / den, ny / den};
+    // A zero numerator would take the sign of den, which flips with the
+    // order; adding +0 turns -0 into +0 and leaves every other value alone.
+    X = {nx / den + 0.0, ny / den + 0.0};
   } else {
     Crossing = false;
     X = {0, 0};

@@ -1,11 +1,13 @@
 #include "support/demo_run.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -21,11 +23,26 @@ std::string read_file(const std::filesystem::path& path) {
   return text.str();
 }
 
+// Every run of this test process has a folder below one root, removed at the
+// end unless a test failed, so that a failure keeps its scripts, traces and
+// snapshots to look at.
+struct RunsRoot {
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("demo-runs-" + std::to_string(getpid()));
+  ~RunsRoot() {
+    if (!testing::UnitTest::GetInstance()->Failed()) {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    } else {
+      std::fprintf(stderr, "Runs of the failed tests are kept in %s\n", path.c_str());
+    }
+  }
+};
+
 std::filesystem::path fresh_dir(std::string_view program) {
+  static RunsRoot root;
   static std::atomic<int> counter{0};
-  auto dir = std::filesystem::temp_directory_path() /
-             ("demo-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" +
-              std::string(program));
+  auto dir = root.path / (std::to_string(counter++) + "-" + std::string(program));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -41,9 +58,7 @@ DemoRun run_demo(std::string_view program, std::string_view script,
                  const std::map<std::string, std::string>& extra_env) {
   DemoRun run;
   run.dir = fresh_dir(program);
-  {
-    std::ofstream(run.dir / "script.txt") << script;
-  }
+  { std::ofstream(run.dir / "script.txt") << script; }
 
   std::map<std::string, std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
@@ -101,4 +116,12 @@ int DemoRun::find(std::string_view line, int from) const {
   for (int i = from; i < static_cast<int>(trace.size()); ++i)
     if (trace[i] == line) return i;
   return -1;
+}
+
+std::string mouse_frames(std::initializer_list<MouseFrame> frames) {
+  std::string script;
+  for (const MouseFrame& f : frames)
+    script += "mouse " + std::to_string(f.x) + " " + std::to_string(f.y) + " " +
+              std::to_string(f.buttons) + "\nwait 1\n";
+  return script;
 }

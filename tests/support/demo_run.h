@@ -3,16 +3,17 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct DemoRun {
-  int exit_status = -1;  // the program's exit status; 128 + signal when killed
-  std::string error_text;  // what it wrote on stderr
+  int exit_status = -1;            // the program's exit status; 128 + signal when killed
+  std::string error_text;          // what it wrote on stderr
   std::vector<std::string> trace;  // one graphics call a line
-  std::filesystem::path dir;  // holds the script, the trace and any snapshots
+  std::filesystem::path dir;       // holds the script, the trace and any snapshots
 
   // Trace lines that start with the call's name ("Circle" matches
   // "Circle 1 2 3", not "CircleX").
@@ -29,6 +30,13 @@ struct DemoRun {
 // the script are relative to the run's folder.
 DemoRun run_demo(std::string_view program, std::string_view script,
                  const std::map<std::string, std::string>& extra_env = {});
+
+// Script lines for drag-loop frames: each frame polls the mouse once and the
+// keyboard once, so each {x, y, buttons} becomes a mouse line and a wait turn.
+struct MouseFrame {
+  int x, y, buttons;
+};
+std::string mouse_frames(std::initializer_list<MouseFrame> frames);
 
 // The path of a built program.
 std::filesystem::path demo_binary(std::string_view program);

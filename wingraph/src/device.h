@@ -15,7 +15,8 @@ struct Device {
   static constexpr int PageCount = 2;
 
   std::unique_ptr<Driver> driver;
-  std::unique_ptr<std::array<Page, PageCount>> pages = std::make_unique<std::array<Page, PageCount>>();
+  std::unique_ptr<std::array<Page, PageCount>> pages =
+      std::make_unique<std::array<Page, PageCount>>();
   int active = 0;
   int visual = 0;
   Colour colour = White;

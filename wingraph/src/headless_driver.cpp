@@ -79,7 +79,8 @@ class HeadlessDriver final : public Driver {
            script_.messages[next_].kind == ScriptMessage::Kind::Snap) {
       const ScriptMessage& snap = script_.messages[next_];
       if (!write_page_png(visible, snap.file))
-        fail(2, name_ + ":" + std::to_string(snap.line) + ": cannot write the snapshot " + snap.file);
+        fail(2,
+             name_ + ":" + std::to_string(snap.line) + ": cannot write the snapshot " + snap.file);
       ++next_;
     }
   }

@@ -11,5 +11,6 @@ bool write_page_png(const Page& page, const std::string& path) {
     rgb[3 * i + 1] = static_cast<unsigned char>(page.pixels[i] >> 8);
     rgb[3 * i + 2] = static_cast<unsigned char>(page.pixels[i]);
   }
-  return stbi_write_png(path.c_str(), Page::Width, Page::Height, 3, rgb.data(), Page::Width * 3) != 0;
+  return stbi_write_png(path.c_str(), Page::Width, Page::Height, 3, rgb.data(), Page::Width * 3) !=
+         0;
 }

@@ -5,8 +5,10 @@
 namespace {
 
 std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
+    s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -53,7 +55,10 @@ std::optional<ScriptError> parse_script(std::string_view text, Script& script) {
       if (w.size() != 4) return error("expected: mouse X Y BUTTONS");
       auto x = number(w[1], 0, 32767), y = number(w[2], 0, 32767), b = number(w[3], 0, 31);
       if (!x || !y) return error("mouse position must be whole numbers from 0 to 32767");
-      if (!b) return error("mouse buttons must be a whole number from 0 to 31 (1 left, 2 right, 4 middle, 8 Shift, 16 Ctrl)");
+      if (!b)
+        return error(
+            "mouse buttons must be a whole number from 0 to 31 (1 left, 2 right, 4 middle, 8 "
+            "Shift, 16 Ctrl)");
       message.kind = ScriptMessage::Kind::Mouse;
       message.x = static_cast<std::int32_t>(*x);
       message.y = static_cast<std::int32_t>(*y);
@@ -84,7 +89,8 @@ std::optional<ScriptError> parse_script(std::string_view text, Script& script) {
       }
       continue;
     } else {
-      return error("unknown word '" + std::string(word) + "' (expected mouse, key, wait, random or snap)");
+      return error("unknown word '" + std::string(word) +
+                   "' (expected mouse, key, wait, random or snap)");
     }
     script.messages.push_back(std::move(message));
   }

@@ -16,11 +16,11 @@
 struct ScriptMessage {
   enum class Kind { Mouse, Key, Wait, Snap };
   Kind kind = Kind::Wait;
-  int line = 0;  // 1-based line number in the script
+  int line = 0;                            // 1-based line number in the script
   std::int32_t x = 0, y = 0, buttons = 0;  // Mouse
-  std::int32_t code = 0;  // Key
-  std::int64_t count = 0;  // Wait
-  std::string file;  // Snap
+  std::int32_t code = 0;                   // Key
+  std::int64_t count = 0;                  // Wait
+  std::string file;                        // Snap
 };
 
 struct ScriptRandom {
@@ -30,7 +30,7 @@ struct ScriptRandom {
 
 struct Script {
   std::vector<ScriptMessage> messages;  // mouse, key, wait and snap lines in order
-  std::vector<ScriptRandom> randoms;  // all random values in order
+  std::vector<ScriptRandom> randoms;    // all random values in order
 };
 
 struct ScriptError {

@@ -16,7 +16,8 @@ struct TraceFile {
     if (path == nullptr || *path == '\0') return;
     file = std::fopen(path, "w");
     if (file == nullptr) {
-      std::fprintf(stderr, "%s: cannot write the trace file %s\n", program_invocation_short_name, path);
+      std::fprintf(stderr, "%s: cannot write the trace file %s\n", program_invocation_short_name,
+                   path);
       std::exit(2);
     }
   }

@@ -34,9 +34,18 @@ std::int16_t button_bits(Uint32 sdl_mask) {
 
 bool is_modifier(SDL_Keycode sym) {
   switch (sym) {
-    case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
-    case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
-    case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK: case SDLK_MODE:
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+    case SDLK_LALT:
+    case SDLK_RALT:
+    case SDLK_LGUI:
+    case SDLK_RGUI:
+    case SDLK_CAPSLOCK:
+    case SDLK_NUMLOCKCLEAR:
+    case SDLK_SCROLLLOCK:
+    case SDLK_MODE:
       return true;
     default:
       return false;
@@ -54,13 +63,13 @@ class WindowDriver final : public Driver {
     // Ctrl+C in the terminal keeps ending the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    auto unset = [](const char* name) {
+      const char* value = std::getenv(name);
+      return value == nullptr || *value == '\0';
+    };
+    if (unset("DISPLAY") && unset("WAYLAND_DISPLAY")) return "no display (DISPLAY is not set)";
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-      const char* display = std::getenv("DISPLAY");
-      const char* wayland = std::getenv("WAYLAND_DISPLAY");
-      std::string reason = (display == nullptr || *display == '\0') &&
-                                   (wayland == nullptr || *wayland == '\0')
-                               ? "no display (DISPLAY is not set)"
-                               : std::string("no display could be used (") + SDL_GetError() + ")";
+      std::string reason = std::string("no display could be used (") + SDL_GetError() + ")";
       SDL_Quit();
       return reason;
     }
@@ -71,7 +80,8 @@ class WindowDriver final : public Driver {
         return "the screen (" + std::to_string(mode.w) + "x" + std::to_string(mode.h) +
                ") is smaller than the 800x600 window";
       }
-      if (mode.refresh_rate >= 30) period_ = std::chrono::microseconds(1'000'000 / mode.refresh_rate);
+      if (mode.refresh_rate >= 30)
+        period_ = std::chrono::microseconds(1'000'000 / mode.refresh_rate);
     }
     std::string caption(title);
     window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -225,17 +235,27 @@ class WindowDriver final : public Driver {
     if (is_modifier(sym)) return;
     bool ctrl = (key.mod & KMOD_CTRL) != 0;
     switch (sym) {
-      case SDLK_ESCAPE: input.keys.push_back(27); return;
-      case SDLK_RETURN: case SDLK_KP_ENTER: input.keys.push_back(13); return;
-      case SDLK_BACKSPACE: input.keys.push_back(8); return;
-      case SDLK_TAB: input.keys.push_back(9); return;
-      default: break;
+      case SDLK_ESCAPE:
+        input.keys.push_back(27);
+        return;
+      case SDLK_RETURN:
+      case SDLK_KP_ENTER:
+        input.keys.push_back(13);
+        return;
+      case SDLK_BACKSPACE:
+        input.keys.push_back(8);
+        return;
+      case SDLK_TAB:
+        input.keys.push_back(9);
+        return;
+      default:
+        break;
     }
     if (ctrl && sym >= SDLK_a && sym <= SDLK_z) {
       input.keys.push_back(static_cast<char>(sym - SDLK_a + 1));
       return;
     }
-    if (sym >= 32 && sym < 127 && (key.mod & KMOD_ALT) == 0) return;  // comes as text
+    if (sym >= 32 && sym < 127 && (key.mod & KMOD_ALT) == 0) return;    // comes as text
     if (is_keypad_character(sym) && (key.mod & KMOD_NUM) != 0) return;  // comes as text
     input.keys.push_back(0);
   }
