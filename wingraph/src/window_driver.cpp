@@ -63,6 +63,9 @@ class WindowDriver final : public Driver {
     // Ctrl+C in the terminal keeps ending the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Scaled up for a projector, one page pixel becomes a block of screen
+    // pixels: lines stay sharp instead of blurred.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     auto unset = [](const char* name) {
       const char* value = std::getenv(name);
       return value == nullptr || *value == '\0';
@@ -166,24 +169,25 @@ class WindowDriver final : public Driver {
 
   void wait_for_event(Input& input, const Page& visible, int milliseconds) {
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
-      handle(event, input, visible);
+    if (SDL_WaitEventTimeout(&event, milliseconds) != 0 && !handle(event, input, visible))
       take_events(input, visible);
-    }
   }
 
-  // Takes every waiting event; true when there was any.
+  // Takes the waiting events up to and including a button change, so that a
+  // press and its release reach the program in polls of their own: a click
+  // shorter than a frame is still seen. True when there was any event.
   bool take_events(Input& input, const Page& visible) {
     bool any = false;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
-      handle(event, input, visible);
       any = true;
+      if (handle(event, input, visible)) break;
     }
     return any;
   }
 
-  void handle(const SDL_Event& event, Input& input, const Page& visible) {
+  // True for a button change that the program was given.
+  bool handle(const SDL_Event& event, Input& input, const Page& visible) {
     switch (event.type) {
       case SDL_MOUSEMOTION:
         mouse_message(input, event.motion.x, event.motion.y, button_bits(event.motion.state));
@@ -192,8 +196,7 @@ class WindowDriver final : public Driver {
       case SDL_MOUSEBUTTONUP: {
         Uint32 mask = SDL_BUTTON(event.button.button);
         held_ = event.type == SDL_MOUSEBUTTONDOWN ? (held_ | mask) : (held_ & ~mask);
-        mouse_message(input, event.button.x, event.button.y, button_bits(held_));
-        break;
+        return mouse_message(input, event.button.x, event.button.y, button_bits(held_));
       }
       case SDL_KEYDOWN:
         key_down(input, event.key.keysym);
@@ -211,10 +214,11 @@ class WindowDriver final : public Driver {
       default:  // the close box (SDL_QUIT) does not end a program
         break;
     }
+    return false;
   }
 
-  // A mouse message counts only inside the drawing area.
-  void mouse_message(Input& input, int window_x, int window_y, std::int16_t buttons) {
+  // A mouse message counts only inside the drawing area; true when it did.
+  bool mouse_message(Input& input, int window_x, int window_y, std::int16_t buttons) {
     int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
     SDL_GetWindowSize(window_, &window_width, &window_height);
     SDL_GetRendererOutputSize(renderer_, &output_width, &output_height);
@@ -223,9 +227,10 @@ class WindowDriver final : public Driver {
     Viewport viewport = fit_drawing_area(output_width, output_height);
     AreaPixel pixel =
         to_drawing_area(viewport, (window_x + 0.5) * scale_x, (window_y + 0.5) * scale_y);
-    if (!pixel.inside) return;
+    if (!pixel.inside) return false;
     input.mouse = {static_cast<std::int16_t>(pixel.x), static_cast<std::int16_t>(pixel.y),
                    static_cast<std::int16_t>(buttons | modifier_bits())};
+    return true;
   }
 
   // Characters come with SDL_TEXTINPUT; keys without one queue their control
