@@ -63,23 +63,17 @@ eventually() {
   return 1
 }
 
-# Starts Xvfb on the first free display number, exports DISPLAY, and starts
+# Starts Xvfb on a display number that it picks itself (free of races with
+# other servers starting at the same time), exports DISPLAY, and starts
 # openbox with a home of its own inside SHOTS.
 start_display() {
-  local n _ started=""
-  for n in $(seq 90 160); do
-    { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && started=1 && break 2
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    stop_pid "$XVFB_PID"
-  done
-  [ -n "$started" ] || fail "no Xvfb display could be started"
+  local fd
+  exec {fd}>"$SHOTS/display"
+  Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$SHOTS/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  exec {fd}>&-
+  eventually grep -q '^[0-9]' "$SHOTS/display" || fail "no Xvfb display could be started"
+  export DISPLAY=":$(head -n 1 "$SHOTS/display")"
   mkdir -p "$SHOTS/home"
   # Its start-up command runs once it manages windows; a window mapped
   # earlier could be missed.
