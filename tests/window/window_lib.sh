@@ -112,7 +112,7 @@ find_window() {
 start_program() {
   local name=$1 title=$2 path=${3:-$BIN/$1}
   PROGRAM=$name
-  env -u WINGRAPH_DRIVER -u WINGRAPH_SCRIPT -u WINGRAPH_TRACE "$path" &
+  env -u WINGRAPH_DRIVER -u WINGRAPH_SCRIPT "$path" &
   PROGRAM_PID=$!
   find_window "$title" "$name"
   [ "${WINDOW_W}x${WINDOW_H}" = 800x600 ] ||

@@ -2,8 +2,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <string_view>
 #include <thread>
 
 #include "viewport.h"
@@ -13,8 +15,43 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // How long an input poll that finds nothing new may wait for an event, so a
-// program that only polls does not keep a core busy.
-constexpr int IdlePollWaitMs = 2;
+// program that only polls does not keep a core busy: 1 ms at first, twice as
+// long with every further quiet poll, at most 8 ms (half a refresh), so that
+// a click or a key still reaches a waiting program at once.
+constexpr int FirstIdleWaitMs = 1;
+constexpr int LongestIdleWaitMs = 8;
+
+// Whether the renderer is OpenGL drawn by the CPU (Mesa's llvmpipe under
+// Xvfb, or a machine without a graphics driver): there SDL's own software
+// renderer, showing the page through shared memory, costs a fraction of it.
+bool drawn_by_cpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+      std::string_view(info.name).substr(0, 6) != "opengl" || SDL_GL_GetCurrentContext() == nullptr)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned GlRenderer = 0x1F01;
+  const unsigned char* name = get_string != nullptr ? get_string(GlRenderer) : nullptr;
+  if (name == nullptr) return false;
+  std::string_view gl(reinterpret_cast<const char*>(name));
+  for (std::string_view soft : {"llvmpipe", "softpipe", "Software", "GDI Generic"})
+    if (gl.find(soft) != std::string_view::npos) return true;
+  return false;
+}
+
+// A renderer with vsync where the display has one; the software renderer
+// where the GPU's work would fall to the CPU anyway, or when asked for by
+// name (SDL_RENDER_DRIVER).
+SDL_Renderer* make_renderer(SDL_Window* window) {
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+  const char* asked = std::getenv("SDL_RENDER_DRIVER");
+  if (renderer != nullptr && ((asked != nullptr && *asked != '\0') || !drawn_by_cpu(renderer)))
+    return renderer;
+  if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+}
 
 std::int16_t modifier_bits() {
   SDL_Keymod mod = SDL_GetModState();
@@ -91,8 +128,7 @@ class WindowDriver final : public Driver {
                                Page::Width, Page::Height,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window_ == nullptr) return fail_open("the window could not be created");
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = make_renderer(window_);
     if (renderer_ == nullptr) return fail_open("no renderer for the window");
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  Page::Width, Page::Height);
@@ -127,7 +163,12 @@ class WindowDriver final : public Driver {
     bool any = take_events(input, visible);
     if (drawn) stale_ = true;
     if (stale_ && Clock::now() - last_present_ >= period_) present(visible);
-    if (!any && !drawn && !flipped_) wait_for_event(input, visible, IdlePollWaitMs);
+    if (any || drawn || flipped_) {
+      idle_wait_ms_ = FirstIdleWaitMs;
+    } else {
+      wait_for_event(input, visible, idle_wait_ms_);
+      idle_wait_ms_ = std::min(2 * idle_wait_ms_, LongestIdleWaitMs);
+    }
     flipped_ = false;
   }
 
@@ -289,6 +330,7 @@ class WindowDriver final : public Driver {
   Uint32 held_ = 0;
   bool stale_ = false;    // the visible page changed since it was last shown
   bool flipped_ = false;  // a flip happened since the last poll
+  int idle_wait_ms_ = FirstIdleWaitMs;
 };
 
 }  // namespace
