@@ -1,6 +1,8 @@
 #include "window_driver.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <chrono>
@@ -133,6 +135,10 @@ class WindowDriver final : public Driver {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  Page::Width, Page::Height);
     if (texture_ == nullptr) return fail_open("no texture for the window");
+    SDL_SysWMinfo system;
+    SDL_VERSION(&system.version);
+    if (SDL_GetWindowWMInfo(window_, &system) == SDL_TRUE && system.subsystem == SDL_SYSWM_X11)
+      x11_connection_ = ConnectionNumber(system.info.x11.display);
     SDL_RaiseWindow(window_);
     present(*shown_, true);
     next_frame_ = Clock::now();
@@ -146,6 +152,7 @@ class WindowDriver final : public Driver {
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
+    x11_connection_ = -1;
     SDL_Quit();
   }
 
@@ -208,7 +215,21 @@ class WindowDriver final : public Driver {
     SDL_RenderPresent(renderer_);
   }
 
+  // Waits up to the time for an event, then takes what came. On X11 the wait
+  // is on the display connection itself: SDL_WaitEventTimeout sends its own
+  // window a wake-up message through a second connection, and when the
+  // window is closed before the server has delivered it, the server reports
+  // a bad window there, which ends the program with status 1.
   void wait_for_event(Input& input, const Page& visible, int milliseconds) {
+    if (x11_connection_ >= 0) {
+      SDL_PumpEvents();
+      if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+        pollfd connection{x11_connection_, POLLIN, 0};
+        ::poll(&connection, 1, milliseconds);
+      }
+      take_events(input, visible);
+      return;
+    }
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, milliseconds) != 0 && !handle(event, input, visible))
       take_events(input, visible);
@@ -331,6 +352,7 @@ class WindowDriver final : public Driver {
   bool stale_ = false;    // the visible page changed since it was last shown
   bool flipped_ = false;  // a flip happened since the last poll
   int idle_wait_ms_ = FirstIdleWaitMs;
+  int x11_connection_ = -1;  // the X display connection's socket, on X11
 };
 
 }  // namespace
