@@ -324,6 +324,15 @@ expect_colour_in() {
     grep -qi "#$6" || fail "$PROGRAM, $1: no pixel of colour $6 in ${4}x${5}+${2}+${3}"
 }
 
+# Whether a rectangle (client pixels) of a screenshot is all of one colour:
+# expect_plain NAME X Y WIDTH HEIGHT RRGGBB.
+expect_plain() {
+  local colours
+  colours=$(convert "$SHOTS/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -format %c histogram:info: |
+    grep -o '#[0-9A-F]\{6\}' | sort -u | tr '\n' ' ')
+  [ "$colours" = "#$6 " ] || fail "$PROGRAM, $1: ${4}x${5}+${2}+${3} holds $colours, not only $6"
+}
+
 # A key-step program: its first random picture as the headless run with the
 # same seed shows it, the colours it draws in, the close box ignored, a new
 # picture on a letter key, Esc ends it with status 0.
