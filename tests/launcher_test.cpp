@@ -54,6 +54,13 @@ struct LauncherFolder {
   }
 };
 
+// A key is taken by the launcher within its next three polls (the mouse
+// sample, the key test and ReadKey, which polls once more); when it chooses a
+// program, the launcher then closes its window and runs it. A line after these
+// polls reaches the window opened again, which starts with no keys waiting.
+const std::string KeyTaken = "wait 3\n";
+const std::string Esc = "key 27\n";
+
 // The pointer moved onto the middle of an entry's row, a press with the
 // buttons value and a release; each mouse line is followed by the quiet poll
 // of the launcher's key test.
@@ -70,22 +77,24 @@ TEST(Launcher, RunsTheChosenProgramAndComesBackUntilEsc) {
     std::string script;
     std::vector<std::string> ran;
   } cases[] = {
-      {"a letter", "key 98\nwait 1\nkey 27\n", {"vector_angle 0"}},
-      {"a capital letter", "key 75\nkey 27\n", {"polygon_overlap 0"}},
-      {"a click", click_on(6) + "wait 1\nkey 27\n", {"segment_crossing 0"}},
-      {"Tab twice, then Enter", "key 9\nkey 9\nkey 13\nkey 27\n", {"perpendicular 0"}},
+      {"a letter", "key 98\n" + KeyTaken + Esc, {"vector_angle 0"}},
+      {"a capital letter", "key 75\n" + KeyTaken + Esc, {"polygon_overlap 0"}},
+      {"a click", click_on(6) + Esc, {"segment_crossing 0"}},
+      {"Tab twice, then Enter",
+       "key 9\n" + KeyTaken + "key 9\n" + KeyTaken + "key 13\n" + KeyTaken + Esc,
+       {"perpendicular 0"}},
       {"the pointer marks, Space starts",
-       mouse_frames({{400, 10, 0}, {400, row_of(3).top + 5, 0}}) + "key 32\nkey 27\n",
+       mouse_frames({{400, 10, 0}, {400, row_of(3).top + 5, 0}}) + "key 32\n" + KeyTaken + Esc,
        {"circumcircle 0"}},
       {"one after the other, Enter repeats the last",
-       "key 97\nkey 106\nkey 13\nkey 27\n",
+       "key 97\n" + KeyTaken + "key 106\n" + KeyTaken + "key 13\n" + KeyTaken + Esc,
        {"cross_product 0", "point_in_polygon 0", "point_in_polygon 0"}},
-      {"other keys do nothing", "key 122\nkey 49\nkey 0\nkey 76\nkey 27\n", {}},
+      {"other keys do nothing", "key 122\nkey 49\nkey 0\nkey 76\n" + Esc, {}},
       {"a press outside the rows does nothing",
-       "mouse 400 10 1\nmouse 400 10 0\nmouse 790 400 1\nmouse 790 400 0\nkey 27\n",
+       mouse_frames({{400, 10, 1}, {400, 10, 0}, {790, 400, 1}, {790, 400, 0}}) + Esc,
        {}},
-      {"the right button does nothing", press_on(2, 2) + "key 27\n", {}},
-      {"nor the left one with Shift", press_on(2, 9) + "key 27\n", {}},
+      {"the right button does nothing", press_on(2, 2) + Esc, {}},
+      {"nor the left one with Shift", press_on(2, 9) + Esc, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -105,14 +114,14 @@ TEST(Launcher, RunsTheChosenProgramAndComesBackUntilEsc) {
 TEST(Launcher, SaysWhenAProgramFailedOrIsMissing) {
   {
     LauncherFolder folder;
-    DemoRun run = folder.run("key 100\nwait 1\nkey 27\n", 3);
+    DemoRun run = folder.run("key 100\n" + KeyTaken + Esc, 3);
     ASSERT_EQ(run.exit_status, 0) << run.error_text;
     EXPECT_EQ(folder.ran(), std::vector<std::string>{"circumcircle 0"});
     EXPECT_TRUE(run.has("OutTextXY 400 568 \"circumcircle ended with status 3\""));
   }
   {
     LauncherFolder folder("line_circle");
-    DemoRun run = folder.run("key 102\nwait 1\nkey 27\n");
+    DemoRun run = folder.run("key 102\n" + KeyTaken + Esc);
     ASSERT_EQ(run.exit_status, 0) << run.error_text;
     EXPECT_TRUE(folder.ran().empty());
     EXPECT_TRUE(run.has(
@@ -120,7 +129,7 @@ TEST(Launcher, SaysWhenAProgramFailedOrIsMissing) {
   }
   {  // A program that ends well clears the message.
     LauncherFolder folder("line_circle");
-    DemoRun run = folder.run("key 102\nkey 97\nwait 1\nkey 27\n");
+    DemoRun run = folder.run("key 102\n" + KeyTaken + "key 97\n" + KeyTaken + Esc);
     ASSERT_EQ(run.exit_status, 0) << run.error_text;
     int last_open = -1;
     for (int i = 0; i < static_cast<int>(run.trace.size()); ++i)
