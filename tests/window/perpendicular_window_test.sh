@@ -13,6 +13,5 @@ expect_colours first A8A8A8 FF8080
 expect_colour_in first 0 10 60 20 A8A8A8
 expect_colour_in first 0 490 60 26 A8A8A8
 click_close_box
-expect_running "a click on the close box"
 press_key q
 expect_exit 0

@@ -303,12 +303,6 @@ expect_exit() {
   [ "$status" -eq "$expected" ] || fail "$PROGRAM: exit status $status, expected $expected"
 }
 
-# The program is still running a moment after an input that must not end it.
-expect_running() {
-  sleep 0.3
-  program_running || fail "$PROGRAM ended after $1"
-}
-
 # An animation: two screenshots half a second apart differ.
 expect_moving() {
   shot "$1"
