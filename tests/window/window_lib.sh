@@ -98,11 +98,18 @@ read_geometry() {
   FRAME_W=$(awk '/Width:/{print $2}' <<<"$info")
 }
 
-# Waits for a visible window with exactly this caption; sets WINDOW.
+# Waits for a visible window with exactly this caption; sets WINDOW. The
+# search is repeated rather than left to wait by itself: a window closing
+# while xdotool walks the window tree makes that one search fail.
 find_window() {
   local title=$1 what=$2
-  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n 1) ||
-    fail "$what: no window called '$title'"
+  WINDOW=""
+  for _ in $(seq 100); do
+    WINDOW=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+    [ -n "$WINDOW" ] && break
+    sleep 0.1
+  done
+  [ -n "$WINDOW" ] || fail "$what: no window called '$title'"
   [ "$(xdotool getwindowname "$WINDOW")" = "$title" ] || fail "$what: caption is not '$title'"
   read_geometry
 }
