@@ -18,6 +18,14 @@ using PointList = std::vector<Point>;
 struct OverlapLoops {
   PointList Loops;
   std::vector<int> LoopEnd;
+
+  // Each loop's points as a list of its own.
+  std::vector<PointList> Split() const {
+    std::vector<PointList> loops;
+    for (std::size_t k = 0; k < LoopEnd.size(); ++k)
+      loops.emplace_back(Loops.begin() + (k == 0 ? 0 : LoopEnd[k - 1]), Loops.begin() + LoopEnd[k]);
+    return loops;
+  }
 };
 
 inline bool SamePoint(Point P, Point Q) { return P.x == Q.x && P.y == Q.y; }

@@ -11,9 +11,6 @@ namespace {
 constexpr char Esc = 27;
 constexpr int TestPoints = 1000;
 
-void circle(Point p, int radius) { Circle(to_pixel(p.x), to_pixel(p.y), radius); }
-void line(Point a, Point b) { Line(to_pixel(a.x), to_pixel(a.y), to_pixel(b.x), to_pixel(b.y)); }
-
 // A random whole-number point of the window, x drawn first.
 Point random_point() {
   Point p;
@@ -34,19 +31,19 @@ int main() {
     std::array<Point, 4> corner;
     for (Point& v : corner) {
       v = random_point();
-      circle(v, 2);
+      circle_around(v, 2);
     }
     SetColor(LightRed);
     for (std::size_t i = 0; i < corner.size(); ++i)
-      line(corner[i], corner[(i + 1) % corner.size()]);
+      line_between(corner[i], corner[(i + 1) % corner.size()]);
 
     for (int k = 0; k < TestPoints; ++k) {
       SetColor(LightGray);
       const Point p = random_point();
-      circle(p, 2);
+      circle_around(p, 2);
       if (InsidePolygon(corner, p)) {
         SetColor(LightRed);
-        circle(p, 4);
+        circle_around(p, 4);
       }
     }
   } while (ReadKey() != Esc);

@@ -38,7 +38,7 @@ void DrawPolygon(bool fill, Colour colour, const PointList& P) {
     const Point& a = P[i];
     const Point& b = P[(i + 1) % n];
     SetColor(colour);
-    Line(to_pixel(a.x), to_pixel(a.y), to_pixel(b.x), to_pixel(b.y));
+    line_between(a, b);
   }
   if (fill) {
     std::vector<PointType> corners;
@@ -72,11 +72,7 @@ int main() {
     CloseGraph();
     return 0;
   }
-  for (std::size_t k = 0; k < overlap.LoopEnd.size(); ++k) {
-    const auto first = overlap.Loops.begin() + (k == 0 ? 0 : overlap.LoopEnd[k - 1]);
-    const auto last = overlap.Loops.begin() + overlap.LoopEnd[k];
-    DrawPolygon(true, LightGreen, PointList(first, last));
-  }
+  for (const PointList& loop : overlap.Split()) DrawPolygon(true, LightGreen, loop);
 
   ReadKey();
   CloseGraph();

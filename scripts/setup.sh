@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ make pkg-config
   libsdl2-dev libstb-dev fonts-liberation
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libboost-dev
   xvfb xdotool x11-utils openbox imagemagick
   clang libclang-rt-14-dev
 )

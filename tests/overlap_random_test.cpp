@@ -135,16 +135,6 @@ double distance_to_outline(const PointList& P, Point q) {
   return best;
 }
 
-std::vector<PointList> loops_of(const OverlapLoops& overlap) {
-  std::vector<PointList> loops;
-  int first = 0;
-  for (int end : overlap.LoopEnd) {
-    loops.emplace_back(overlap.Loops.begin() + first, overlap.Loops.begin() + end);
-    first = end;
-  }
-  return loops;
-}
-
 double signed_area(const PointList& ring) {
   double twice = 0;
   for (std::size_t i = 0; i < ring.size(); ++i) {
@@ -165,7 +155,7 @@ void expect_traced_overlap(const PointList& A, const PointList& B) {
   PointList traced_A = A, traced_B = B;
   OverlapLoops overlap;
   const bool overlapping = TraceOverlap(traced_A, traced_B, overlap);
-  const std::vector<PointList> loops = loops_of(overlap);
+  const std::vector<PointList> loops = overlap.Split();
   double area = 0;
   for (const PointList& loop : loops) area += signed_area(loop);
   EXPECT_EQ(overlapping, !loops.empty());

@@ -17,16 +17,6 @@ Coordinates coordinates(const PointList& L) {
   return result;
 }
 
-std::vector<PointList> loops_of(const OverlapLoops& overlap) {
-  std::vector<PointList> loops;
-  int first = 0;
-  for (int end : overlap.LoopEnd) {
-    loops.emplace_back(overlap.Loops.begin() + first, overlap.Loops.begin() + end);
-    first = end;
-  }
-  return loops;
-}
-
 // The loop as a cycle of corners: repeated points dropped, begun at its
 // smallest point, so that loops compare by the region's outline and its
 // direction alone.
@@ -178,7 +168,7 @@ TEST(TraceOverlap, CommonPartsOfTypicalAndTouchingPairs) {
     ASSERT_EQ(overlapping, c.loops.has_value());
     if (!overlapping) continue;
     std::vector<Coordinates> got, expected;
-    for (const PointList& loop : loops_of(overlap))
+    for (const PointList& loop : overlap.Split())
       got.push_back(c.exact ? coordinates(loop) : cycle(loop));
     for (const PointList& loop : *c.loops)
       expected.push_back(c.exact ? coordinates(loop) : cycle(loop));
@@ -199,7 +189,7 @@ TEST(TraceOverlap, LoopsBeginWhereAEntersB) {
     std::rotate(A.begin(), A.begin() + first, A.end());
     OverlapLoops overlap;
     ASSERT_TRUE(TraceOverlap(A, B, overlap));
-    const auto loops = loops_of(overlap);
+    const auto loops = overlap.Split();
     ASSERT_EQ(loops.size(), 2u);
     for (const PointList& loop : loops) {
       EXPECT_TRUE(OnOutline(loop[0], B));
