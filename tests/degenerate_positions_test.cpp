@@ -168,4 +168,21 @@ TEST(DegeneratePositions, LatticeDragsDrawOnlyNumbers) {
   }
 }
 
+// The random programs fed random numbers from a coarse lattice: vertices
+// coincide and fall on one line again and again. When the scripted numbers
+// run out the generator goes on.
+TEST(DegeneratePositions, LatticeRandomNumbersDrawOnlyNumbers) {
+  for (const char* program :
+       {"circumcircle", "intersections", "point_in_polygon", "perpendicular"}) {
+    SCOPED_TRACE(program);
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> step(0, 5);
+    std::string script = "random";
+    for (int k = 0; k < 3000; ++k) script += " " + std::to_string(100 * step(rng));
+    script += "\n";
+    for (int cycle = 0; cycle < 200; ++cycle) script += "key 32\n";
+    ExpectOnlyNumbersDrawn(run_demo(program, script + "key 27\n"));
+  }
+}
+
 }  // namespace
