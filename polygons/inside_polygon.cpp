@@ -5,7 +5,7 @@ bool InsidePolygon(std::span<const Point> P, Point Q) {
   int count = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Point& a = P[i];
-    const Point& b = P[(i + 1) % n];
+    const Point& b = P[NextVertex(i, n)];
     // A straddling edge has a.y != b.y, so the division is safe; horizontal
     // edges never straddle.
     if ((a.y <= Q.y && b.y > Q.y) || (b.y <= Q.y && a.y > Q.y)) {

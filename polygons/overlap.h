@@ -28,6 +28,10 @@ struct OverlapLoops {
   }
 };
 
+// The index of the vertex after vertex i of n, the first after the last; the
+// edge loops run through it often enough for a division to show.
+inline std::size_t NextVertex(std::size_t i, std::size_t n) { return i + 1 < n ? i + 1 : 0; }
+
 inline bool SamePoint(Point P, Point Q) { return P.x == Q.x && P.y == Q.y; }
 // Lexicographic order, for sorting and looking points up.
 inline bool PointBefore(Point P, Point Q) { return P.x < Q.x || (P.x == Q.x && P.y < Q.y); }

@@ -4,6 +4,9 @@
 // intersection routine.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -54,10 +57,34 @@ struct ButtonBinding {
 };
 void button_selects_point(std::span<const ButtonBinding> table, const MouseState& mouse);
 
+// A text of at most 255 characters kept in place: the value texts are made
+// anew in every frame, and this way they cost no heap allocation.
+class ShortText {
+ public:
+  static constexpr std::size_t Capacity = 255;
+
+  // Appends what still fits.
+  ShortText& operator+=(std::string_view more) {
+    const std::size_t taken = std::min(more.size(), Capacity - size_);
+    more.copy(chars_.data() + size_, taken);
+    size_ += taken;
+    return *this;
+  }
+  std::size_t size() const { return size_; }
+  operator std::string_view() const { return {chars_.data(), size_}; }
+  friend bool operator==(const ShortText& text, std::string_view other) {
+    return std::string_view(text) == other;
+  }
+
+ private:
+  std::array<char, Capacity> chars_;
+  std::size_t size_ = 0;
+};
+
 // Str(value : width : decimals) between two literals; a value that shows as
 // zero never shows a minus sign.
-std::string value_text(std::string_view before, double value, int width, int decimals,
-                       std::string_view after = "");
+ShortText value_text(std::string_view before, double value, int width, int decimals,
+                     std::string_view after = "");
 
 // A real coordinate rounded to the nearest integer, halves to even. Values
 // beyond the 32-bit range are held at its ends (NaN goes to the lower end), so

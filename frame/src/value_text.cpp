@@ -3,13 +3,12 @@
 
 #include "demo_frame.h"
 
-std::string value_text(std::string_view before, double value, int width, int decimals,
-                       std::string_view after) {
-  std::string text(before);
+ShortText value_text(std::string_view before, double value, int width, int decimals,
+                     std::string_view after) {
+  ShortText text;
+  text += before;
   text += Str(value, width, decimals);
   text += after;
-  // Texts are at most 255 characters.
-  if (text.size() > 255) text.resize(255);
   return text;
 }
 

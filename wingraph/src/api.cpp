@@ -25,6 +25,8 @@ bool valid_page(std::int16_t page) { return page >= 0 && page < Device::PageCoun
 void InitGraph(std::int16_t& driver, std::int16_t& mode, std::string_view title) {
   TraceLine("InitGraph").arg(driver).arg(mode).text(title);
   Device& d = device();
+  // A new window has no keys waiting and has seen no mouse yet.
+  d.input = Input{};
   open_device(title);
   d.active = d.visual = 0;
   for (Page& page : *d.pages) clear_page(page, Black);

@@ -39,18 +39,33 @@ Span clip_span(std::int64_t lo, std::int64_t hi, int extent) {
 }
 
 // A line along its major axis u (the other axis v): u runs from u1 to u2 with
-// u1 <= u2 and |v2 - v1| <= u2 - u1. At each visible u the pixel is the exact
-// line's v rounded, halves upwards.
+// u1 < u2 and |v2 - v1| <= u2 - u1. At each visible u the pixel is the exact
+// line's v rounded, halves upwards: v1 + floor((2 dv t + du) / (2 du)) with
+// t = u - u1. The quotient and remainder of that division are set up once at
+// the first visible u and then carried from one u to the next, so the walk
+// needs no division per pixel.
 template <typename Plot>
 void walk_major_axis(std::int64_t u1, std::int64_t v1, std::int64_t u2, std::int64_t v2,
                      int u_extent, Plot plot) {
-  const Wide du = u2 - u1;
-  const Wide dv = v2 - v1;
+  const std::int64_t du = u2 - u1;
+  const std::int64_t step = 2 * (v2 - v1);  // |step| <= divisor
+  const std::int64_t divisor = 2 * du;
   const Span span = clip_span(u1, u2, u_extent);
-  for (std::int64_t u = span.first; u <= span.last; ++u) {
-    const Wide t = u - u1;
-    const auto v = static_cast<std::int64_t>(v1 + floor_div(2 * dv * t + du, 2 * du));
-    plot(u, v);
+  if (span.first > span.last) return;
+  const Wide numerator = Wide{step} * (span.first - u1) + du;
+  auto quotient = static_cast<std::int64_t>(floor_div(numerator, divisor));
+  auto remainder = static_cast<std::int64_t>(numerator - Wide{quotient} * divisor);
+  for (std::int64_t u = span.first;; ++u) {
+    plot(u, v1 + quotient);
+    if (u == span.last) break;
+    remainder += step;
+    if (remainder >= divisor) {
+      remainder -= divisor;
+      ++quotient;
+    } else if (remainder < 0) {
+      remainder += divisor;
+      --quotient;
+    }
   }
 }
 

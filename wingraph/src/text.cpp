@@ -23,6 +23,7 @@ struct Glyph {
   int top = 0;
   int width = 0;
   int height = 0;
+  int advance = 0;  // whole pixels
   std::vector<unsigned char> coverage;
 };
 
@@ -46,14 +47,12 @@ class SizedFace {
   // are whole pixels and there is no kerning, as on the screen fonts the demos
   // were made with: "|A X B|" keeps its blank after the A.
   template <typename Visit>
-  float walk(std::string_view text, Visit visit) {
-    float pen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const int code = static_cast<unsigned char>(text[i]);
-      visit(glyph(code), pen);
-      int advance = 0;
-      stbtt_GetCodepointHMetrics(&font_, code, &advance, nullptr);
-      pen += std::round(advance * scale_);
+  int walk(std::string_view text, Visit visit) {
+    int pen = 0;
+    for (const char c : text) {
+      const Glyph& g = glyph(static_cast<unsigned char>(c));
+      visit(g, pen);
+      pen += g.advance;
     }
     return pen;
   }
@@ -69,6 +68,9 @@ class SizedFace {
       g.top = y0;
       g.width = std::max(0, x1 - x0);
       g.height = std::max(0, y1 - y0);
+      int advance = 0;
+      stbtt_GetCodepointHMetrics(&font_, code, &advance, nullptr);
+      g.advance = static_cast<int>(std::lround(advance * scale_));
       g.coverage.resize(static_cast<std::size_t>(g.width) * g.height);
       if (!g.coverage.empty()) {
         stbtt_MakeCodepointBitmap(&font_, g.coverage.data(), g.width, g.height, g.width, scale_,
@@ -127,8 +129,25 @@ void blend(Colour& pixel, Colour colour, int coverage) {
           blend_channel(pixel, colour, 0, coverage);
 }
 
+// Text mostly lands on the black background, where blending comes down to
+// looking up the colour's shade for the coverage. The shades of the last
+// colour are kept, as the demos write their texts in one colour.
+const std::array<Colour, 256>& shades_over_black(Colour colour) {
+  static Colour shaded = Black;
+  static std::array<Colour, 256> shades{};
+  if (colour != shaded) {
+    for (int coverage = 0; coverage < 256; ++coverage) {
+      shades[coverage] = Black;
+      blend(shades[coverage], colour, coverage);
+    }
+    shaded = colour;
+  }
+  return shades;
+}
+
 void draw_glyph(Page& page, const Glyph& glyph, std::int64_t pen_x, std::int64_t baseline,
                 Colour colour) {
+  const std::array<Colour, 256>& shades = shades_over_black(colour);
   const std::int64_t left = pen_x + glyph.left;
   const std::int64_t top = baseline + glyph.top;
   const std::int64_t row_first = std::max<std::int64_t>(0, -top);
@@ -138,8 +157,13 @@ void draw_glyph(Page& page, const Glyph& glyph, std::int64_t pen_x, std::int64_t
   for (std::int64_t row = row_first; row < row_last; ++row) {
     for (std::int64_t col = col_first; col < col_last; ++col) {
       const int coverage = glyph.coverage[row * glyph.width + col];
-      if (coverage != 0)
-        blend(page.pixels[(top + row) * Page::Width + left + col], colour, coverage);
+      if (coverage == 0) continue;
+      Colour& pixel = page.pixels[(top + row) * Page::Width + left + col];
+      if (pixel == Black) {
+        pixel = shades[coverage];
+      } else {
+        blend(pixel, colour, coverage);
+      }
     }
   }
 }
@@ -152,7 +176,7 @@ int text_height(const TextStyle& style) {
 }
 
 int text_width(const TextStyle& style, std::string_view text) {
-  return static_cast<int>(std::lround(sized_face(style).walk(text, [](const Glyph&, float) {})));
+  return sized_face(style).walk(text, [](const Glyph&, int) {});
 }
 
 void draw_text(Page& page, std::int32_t x, std::int32_t y, std::string_view text,
@@ -164,7 +188,7 @@ void draw_text(Page& page, std::int32_t x, std::int32_t y, std::string_view text
   std::int64_t baseline = y;
   if (style.vertical == 0) baseline += face.ascent();
   if (style.vertical == 1) baseline -= face.descent();
-  face.walk(text, [&](const Glyph& glyph, float pen) {
-    draw_glyph(page, glyph, start + std::lround(pen), baseline, colour);
+  face.walk(text, [&](const Glyph& glyph, int pen) {
+    draw_glyph(page, glyph, start + pen, baseline, colour);
   });
 }
