@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::string before = data.ConsumeRandomLengthString(300);
   const std::string after = data.ConsumeRandomLengthString(300);
 
-  const std::string text = value_text(before, value, width, decimals, after);
+  const std::string text(std::string_view(value_text(before, value, width, decimals, after)));
   FUZZ_CHECK(text.size() <= 255);
   FUZZ_CHECK(text.compare(0, std::min(before.size(), text.size()), before, 0,
                           std::min(before.size(), text.size())) == 0);

@@ -37,7 +37,8 @@ for k in $(seq 0 9999); do
   moves+=(mousemove $((WINDOW_X + 100 + k % 500)) $((WINDOW_Y + 100 + 20 * (k / 500))))
 done
 xdotool "${moves[@]}"
-sleep 0.5
+# A frame or more with the button still down at the end of the path.
+sleep 1
 xdotool mouseup 1
 sleep 0.3
 press_key space
