@@ -1,28 +1,21 @@
 #!/usr/bin/env bash
-# Opens one built demonstration by name, or lists them all.
+# Opens the launcher, one built demonstration by name, or lists them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=build/default/bin
-demos=(
-  "cross_product|PRODUS VECTORIAL"
-  "vector_angle|UNGHIUL DINTRE 2 VECTORI"
-  "perpendicular|PERPENDICULARITATE"
-  "circumcircle|CERCUL CIRCUMSCRIS TRIUNGHIULUI"
-  "normal_line|DREAPTA DEFINITA PRIN DISTANTA SI NORMALA"
-  "line_circle|INTERSECTIE INTRE DREAPTA SI CERC"
-  "segment_crossing|INTERSECTII DE SEGMENTE"
-  "intersections|INTERSECTII"
-  "segment_distance|CEA MAI MICA DISTANTA DINTRE SEGMENTE"
-  "point_in_polygon|INTERIORUL POLIGONULUI"
-  "polygon_overlap|INTERSECTIA POLIGOANELOR"
-)
-if [ $# -eq 0 ]; then
-  echo "Usage: ./demo NAME, one of:"
-  for d in "${demos[@]}"; do printf '  %-18s %s\n' "${d%%|*}" "${d#*|}"; done
-  exit 0
-fi
-for d in "${demos[@]}"; do
-  [ "${d%%|*}" = "$1" ] && exec "$bin/$1"
-done
-echo "No demonstration is called '$1'; ./demo lists them." >&2
-exit 2
+case "${1:-}" in
+  "")
+    exec "$bin/launcher"
+    ;;
+  --list)
+    echo "./demo NAME opens one of these; ./demo alone opens the launcher:"
+    "$bin/launcher" --list | while IFS=$'\t' read -r name title; do
+      printf '  %-18s %s\n' "$name" "$title"
+    done
+    ;;
+  *)
+    if "$bin/launcher" --list | cut -f1 | grep -qx -- "$1"; then exec "$bin/$1"; fi
+    echo "No demonstration is called '$1'; ./demo --list lists them." >&2
+    exit 2
+    ;;
+esac

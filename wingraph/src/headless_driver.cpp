@@ -28,6 +28,8 @@ std::optional<std::string> read_whole_file(const std::string& path) {
 class HeadlessDriver final : public Driver {
  public:
   std::string open(std::string_view) override {
+    if (loaded_) return {};  // opened again: the script goes on where it stood
+    loaded_ = true;
     const char* path = std::getenv("WINGRAPH_SCRIPT");
     if (path == nullptr || *path == '\0') {
       name_ = "(no script)";
@@ -97,10 +99,12 @@ class HeadlessDriver final : public Driver {
     }
   }
 
-  std::string name_;
-  Script script_;
-  size_t next_ = 0;
-  std::int64_t waited_ = 0;
+  // One script for the whole process, however often the window is opened.
+  static inline bool loaded_ = false;
+  static inline std::string name_;
+  static inline Script script_;
+  static inline size_t next_ = 0;
+  static inline std::int64_t waited_ = 0;
 };
 
 }  // namespace

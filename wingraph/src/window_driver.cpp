@@ -1,9 +1,13 @@
 #include "window_driver.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <string_view>
 #include <thread>
 
 #include "viewport.h"
@@ -13,8 +17,43 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // How long an input poll that finds nothing new may wait for an event, so a
-// program that only polls does not keep a core busy.
-constexpr int IdlePollWaitMs = 2;
+// program that only polls does not keep a core busy: 1 ms at first, twice as
+// long with every further quiet poll, at most 8 ms (half a refresh), so that
+// a click or a key still reaches a waiting program at once.
+constexpr int FirstIdleWaitMs = 1;
+constexpr int LongestIdleWaitMs = 8;
+
+// Whether the renderer is OpenGL drawn by the CPU (Mesa's llvmpipe under
+// Xvfb, or a machine without a graphics driver): there SDL's own software
+// renderer, showing the page through shared memory, costs a fraction of it.
+bool drawn_by_cpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+      std::string_view(info.name).substr(0, 6) != "opengl" || SDL_GL_GetCurrentContext() == nullptr)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned GlRenderer = 0x1F01;
+  const unsigned char* name = get_string != nullptr ? get_string(GlRenderer) : nullptr;
+  if (name == nullptr) return false;
+  std::string_view gl(reinterpret_cast<const char*>(name));
+  for (std::string_view soft : {"llvmpipe", "softpipe", "Software", "GDI Generic"})
+    if (gl.find(soft) != std::string_view::npos) return true;
+  return false;
+}
+
+// A renderer with vsync where the display has one; the software renderer
+// where the GPU's work would fall to the CPU anyway, or when asked for by
+// name (SDL_RENDER_DRIVER).
+SDL_Renderer* make_renderer(SDL_Window* window) {
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+  const char* asked = std::getenv("SDL_RENDER_DRIVER");
+  if (renderer != nullptr && ((asked != nullptr && *asked != '\0') || !drawn_by_cpu(renderer)))
+    return renderer;
+  if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+}
 
 std::int16_t modifier_bits() {
   SDL_Keymod mod = SDL_GetModState();
@@ -63,6 +102,9 @@ class WindowDriver final : public Driver {
     // Ctrl+C in the terminal keeps ending the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Scaled up for a projector, one page pixel becomes a block of screen
+    // pixels: lines stay sharp instead of blurred.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     auto unset = [](const char* name) {
       const char* value = std::getenv(name);
       return value == nullptr || *value == '\0';
@@ -88,12 +130,15 @@ class WindowDriver final : public Driver {
                                Page::Width, Page::Height,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window_ == nullptr) return fail_open("the window could not be created");
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = make_renderer(window_);
     if (renderer_ == nullptr) return fail_open("no renderer for the window");
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  Page::Width, Page::Height);
     if (texture_ == nullptr) return fail_open("no texture for the window");
+    SDL_SysWMinfo system;
+    SDL_VERSION(&system.version);
+    if (SDL_GetWindowWMInfo(window_, &system) == SDL_TRUE && system.subsystem == SDL_SYSWM_X11)
+      x11_connection_ = ConnectionNumber(system.info.x11.display);
     SDL_RaiseWindow(window_);
     present(*shown_, true);
     next_frame_ = Clock::now();
@@ -107,6 +152,7 @@ class WindowDriver final : public Driver {
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
+    x11_connection_ = -1;
     SDL_Quit();
   }
 
@@ -124,7 +170,12 @@ class WindowDriver final : public Driver {
     bool any = take_events(input, visible);
     if (drawn) stale_ = true;
     if (stale_ && Clock::now() - last_present_ >= period_) present(visible);
-    if (!any && !drawn && !flipped_) wait_for_event(input, visible, IdlePollWaitMs);
+    if (any || drawn || flipped_) {
+      idle_wait_ms_ = FirstIdleWaitMs;
+    } else {
+      wait_for_event(input, visible, idle_wait_ms_);
+      idle_wait_ms_ = std::min(2 * idle_wait_ms_, LongestIdleWaitMs);
+    }
     flipped_ = false;
   }
 
@@ -164,26 +215,41 @@ class WindowDriver final : public Driver {
     SDL_RenderPresent(renderer_);
   }
 
+  // Waits up to the time for an event, then takes what came. On X11 the wait
+  // is on the display connection itself: SDL_WaitEventTimeout sends its own
+  // window a wake-up message through a second connection, and when the
+  // window is closed before the server has delivered it, the server reports
+  // a bad window there, which ends the program with status 1.
   void wait_for_event(Input& input, const Page& visible, int milliseconds) {
-    SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
-      handle(event, input, visible);
+    if (x11_connection_ >= 0) {
+      SDL_PumpEvents();
+      if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+        pollfd connection{x11_connection_, POLLIN, 0};
+        ::poll(&connection, 1, milliseconds);
+      }
       take_events(input, visible);
+      return;
     }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, milliseconds) != 0 && !handle(event, input, visible))
+      take_events(input, visible);
   }
 
-  // Takes every waiting event; true when there was any.
+  // Takes the waiting events up to and including a button change, so that a
+  // press and its release reach the program in polls of their own: a click
+  // shorter than a frame is still seen. True when there was any event.
   bool take_events(Input& input, const Page& visible) {
     bool any = false;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
-      handle(event, input, visible);
       any = true;
+      if (handle(event, input, visible)) break;
     }
     return any;
   }
 
-  void handle(const SDL_Event& event, Input& input, const Page& visible) {
+  // True for a button change that the program was given.
+  bool handle(const SDL_Event& event, Input& input, const Page& visible) {
     switch (event.type) {
       case SDL_MOUSEMOTION:
         mouse_message(input, event.motion.x, event.motion.y, button_bits(event.motion.state));
@@ -192,8 +258,7 @@ class WindowDriver final : public Driver {
       case SDL_MOUSEBUTTONUP: {
         Uint32 mask = SDL_BUTTON(event.button.button);
         held_ = event.type == SDL_MOUSEBUTTONDOWN ? (held_ | mask) : (held_ & ~mask);
-        mouse_message(input, event.button.x, event.button.y, button_bits(held_));
-        break;
+        return mouse_message(input, event.button.x, event.button.y, button_bits(held_));
       }
       case SDL_KEYDOWN:
         key_down(input, event.key.keysym);
@@ -211,10 +276,11 @@ class WindowDriver final : public Driver {
       default:  // the close box (SDL_QUIT) does not end a program
         break;
     }
+    return false;
   }
 
-  // A mouse message counts only inside the drawing area.
-  void mouse_message(Input& input, int window_x, int window_y, std::int16_t buttons) {
+  // A mouse message counts only inside the drawing area; true when it did.
+  bool mouse_message(Input& input, int window_x, int window_y, std::int16_t buttons) {
     int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
     SDL_GetWindowSize(window_, &window_width, &window_height);
     SDL_GetRendererOutputSize(renderer_, &output_width, &output_height);
@@ -223,9 +289,10 @@ class WindowDriver final : public Driver {
     Viewport viewport = fit_drawing_area(output_width, output_height);
     AreaPixel pixel =
         to_drawing_area(viewport, (window_x + 0.5) * scale_x, (window_y + 0.5) * scale_y);
-    if (!pixel.inside) return;
+    if (!pixel.inside) return false;
     input.mouse = {static_cast<std::int16_t>(pixel.x), static_cast<std::int16_t>(pixel.y),
                    static_cast<std::int16_t>(buttons | modifier_bits())};
+    return true;
   }
 
   // Characters come with SDL_TEXTINPUT; keys without one queue their control
@@ -284,6 +351,8 @@ class WindowDriver final : public Driver {
   Uint32 held_ = 0;
   bool stale_ = false;    // the visible page changed since it was last shown
   bool flipped_ = false;  // a flip happened since the last poll
+  int idle_wait_ms_ = FirstIdleWaitMs;
+  int x11_connection_ = -1;  // the X display connection's socket, on X11
 };
 
 }  // namespace
