@@ -1,6 +1,7 @@
 #include "outline.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -71,7 +72,9 @@ PointList OutlineWithCrossings(const PointList& P, const PointList& Q, PointList
       Point X;
       bool crossing = false;
       IntersectSegments(start, end, a, b, X, crossing);
-      if (!crossing) continue;
+      // Coordinates so huge that the products overflow give no point at all:
+      // such a meeting is left out from both sides alike.
+      if (!crossing || !std::isfinite(X.x) || !std::isfinite(X.y)) continue;
       crossings.push_back(X);
       // A crossing at an end is that end itself. Left in, it could become the
       // sort's reference and the edge's other points would follow from the

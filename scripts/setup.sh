@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libstb-dev fonts-liberation
   libgtest-dev libbenchmark-dev libboost-dev
   xvfb xdotool x11-utils openbox imagemagick
+  clang libclang-rt-14-dev
 )
 [ "${DEMOS_SETUP_EXTRA:-}" ] && read -r -a extra <<<"$DEMOS_SETUP_EXTRA" && packages+=("${extra[@]}")
 

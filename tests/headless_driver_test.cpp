@@ -20,6 +20,7 @@ TEST(HeadlessDriver, BadInputGivesOneClearMessage) {
     std::map<std::string, std::string> env;
     int status;
     std::string says;
+    const char* program = "cross_product";
   } cases[] = {
       {"malformed line", "wait 1\nmouse 1 2\n", {}, 2, "script.txt:2: expected: mouse X Y BUTTONS"},
       {"unknown word", "# input\nclick 3 4\n", {}, 2, "script.txt:2: unknown word 'click'"},
@@ -38,6 +39,18 @@ TEST(HeadlessDriver, BadInputGivesOneClearMessage) {
        {{"WINGRAPH_TRACE", "/nonexistent/trace.txt"}},
        2,
        "cannot write the trace file /nonexistent/trace.txt"},
+      {"script that is a folder", "", {{"WINGRAPH_SCRIPT", "/"}}, 2, "cannot read the script /"},
+      {"trace that cannot take the lines",
+       "key 32\n",
+       {{"WINGRAPH_TRACE", "/dev/full"}},
+       2,
+       "cannot write the trace file /dev/full"},
+      {"seed that is no number",
+       "key 32\n",
+       {{"WINGRAPH_SEED", "12ab"}},
+       2,
+       "WINGRAPH_SEED must be a whole number from 0 up, not '12ab'",
+       "circumcircle"},
       {"unknown driver",
        "key 32\n",
        {{"WINGRAPH_DRIVER", "vga"}},
@@ -51,13 +64,13 @@ TEST(HeadlessDriver, BadInputGivesOneClearMessage) {
        "cannot open the window: no display"},
   };
   for (const Case& c : cases) {
-    DemoRun run = run_demo("cross_product", c.script, c.env);
+    DemoRun run = run_demo(c.program, c.script, c.env);
     EXPECT_EQ(run.exit_status, c.status) << c.name << ": " << run.error_text;
     EXPECT_EQ(lines_of(run.error_text), 1) << c.name << ": " << run.error_text;
-    EXPECT_NE(run.error_text.find("cross_product: "), std::string::npos) << c.name;
+    EXPECT_EQ(run.error_text.rfind(std::string(c.program) + ": ", 0), 0u) << c.name;
     EXPECT_NE(run.error_text.find(c.says), std::string::npos) << c.name << ": " << run.error_text;
   }
-  DemoRun no_display = run_demo("cross_product", "", cases[7].env);
+  DemoRun no_display = run_demo("cross_product", "", cases[std::size(cases) - 1].env);
   EXPECT_NE(no_display.error_text.find("WINGRAPH_DRIVER=headless"), std::string::npos);
 }
 

@@ -3,6 +3,7 @@
 // (scripted input) implement it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -16,8 +17,28 @@ struct MouseSample {
   std::int16_t buttons = 0;
 };
 
+// The keys typed and not yet read, oldest first. It holds at most Capacity:
+// a program that goes on drawing without reading keys while they are typed
+// keeps the first ones, as a full type-ahead buffer does, and its memory
+// stays bounded.
+class KeyQueue {
+ public:
+  static constexpr std::size_t Capacity = 65536;
+
+  void push_back(char key) {
+    if (keys_.size() < Capacity) keys_.push_back(key);
+  }
+  bool empty() const { return keys_.empty(); }
+  std::size_t size() const { return keys_.size(); }
+  char front() const { return keys_.front(); }
+  void pop_front() { keys_.pop_front(); }
+
+ private:
+  std::deque<char> keys_;
+};
+
 struct Input {
-  std::deque<char> keys;
+  KeyQueue keys;
   MouseSample mouse;
 };
 

@@ -1,8 +1,9 @@
 #include "headless_driver.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <string>
 
 #include "device.h"
 #include "page_png.h"
@@ -10,6 +11,19 @@
 #include "script.h"
 
 namespace {
+
+// Nothing when the file cannot be opened or a read fails (a folder, for one).
+std::optional<std::string> read_whole_file(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string text;
+  char buffer[1 << 16];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+  const bool read = !std::ferror(file);
+  std::fclose(file);
+  if (!read) return std::nullopt;
+  return text;
+}
 
 class HeadlessDriver final : public Driver {
  public:
@@ -22,11 +36,9 @@ class HeadlessDriver final : public Driver {
       return {};
     }
     name_ = path;
-    std::ifstream in(name_, std::ios::binary);
-    if (!in) fail(2, "cannot read the script " + name_);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (auto error = parse_script(text.str(), script_))
+    const std::optional<std::string> text = read_whole_file(name_);
+    if (!text) fail(2, "cannot read the script " + name_);
+    if (auto error = parse_script(*text, script_))
       fail(2, name_ + ":" + std::to_string(error->line) + ": " + error->message);
     queue_random_values(script_.randoms, name_);
     return {};

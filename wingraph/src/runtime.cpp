@@ -1,6 +1,7 @@
 #include "runtime.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -103,8 +104,14 @@ void Randomize() {
   TraceLine("Randomize");
   auto& state = random_state();
   std::uint64_t seed = clock_milliseconds();
-  if (const char* fixed = std::getenv("WINGRAPH_SEED"); fixed != nullptr && *fixed != '\0')
-    seed = std::strtoull(fixed, nullptr, 10) + state.randomize_calls;
+  if (const char* fixed = std::getenv("WINGRAPH_SEED"); fixed != nullptr && *fixed != '\0') {
+    const std::string_view text(fixed);
+    std::uint64_t base = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), base);
+    if (error != std::errc() || end != text.data() + text.size())
+      fail(2, "WINGRAPH_SEED must be a whole number from 0 up, not '" + std::string(text) + "'");
+    seed = base + state.randomize_calls;
+  }
   // Two calls within one millisecond still get different seeds.
   if (state.seeded && seed <= state.last_seed) seed = state.last_seed + 1;
   state.seeded = true;

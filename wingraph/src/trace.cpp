@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "device.h"
 
@@ -10,14 +11,16 @@ namespace {
 
 struct TraceFile {
   std::FILE* file = nullptr;
+  std::string path;
 
   TraceFile() {
-    const char* path = std::getenv("WINGRAPH_TRACE");
-    if (path == nullptr || *path == '\0') return;
-    file = std::fopen(path, "w");
+    const char* name = std::getenv("WINGRAPH_TRACE");
+    if (name == nullptr || *name == '\0') return;
+    path = name;
+    file = std::fopen(name, "w");
     if (file == nullptr) {
       std::fprintf(stderr, "%s: cannot write the trace file %s\n", program_invocation_short_name,
-                   path);
+                   name);
       std::exit(2);
     }
   }
@@ -36,7 +39,14 @@ TraceFile& trace_file() {
 bool tracing() { return trace_file().file != nullptr; }
 
 void flush_trace() {
-  if (tracing()) std::fflush(trace_file().file);
+  TraceFile& trace = trace_file();
+  if (trace.file == nullptr) return;
+  if (std::fflush(trace.file) != 0 || std::ferror(trace.file)) {
+    // A full disk, for one: nothing more goes there, and the run ends.
+    std::fclose(trace.file);
+    trace.file = nullptr;
+    fail(2, "cannot write the trace file " + trace.path);
+  }
 }
 
 TraceLine::TraceLine(std::string_view call) {

@@ -20,4 +20,6 @@ class TraceLine {
 };
 
 bool tracing();
+// Writes out what is buffered; when the file cannot take it the run ends
+// with a message.
 void flush_trace();
