@@ -31,3 +31,10 @@ expect_different start drag
 click_close_box
 press_key space
 expect_exit 0
+
+# Ctrl+C in the terminal still ends a program: the window layer leaves SIGINT
+# alone. With job control on, the program starts with SIGINT at its default.
+set -m
+start_program cross_product "PRODUS VECTORIAL"
+kill -INT "$PROGRAM_PID"
+expect_exit 130
