@@ -80,8 +80,8 @@ double median(std::vector<double> values) {
 // work on the machine disturbs less. The ratio is the median of the ratios of
 // each iteration, whose frame and clear were measured moments apart.
 void BM_Frame(benchmark::State& state, const FrameProgram& program) {
-  const ScriptFile shorter(frames_script(program, ShortRun));
-  const ScriptFile longer(frames_script(program, LongRun));
+  const std::string shorter = frames_script(program, ShortRun);
+  const std::string longer = frames_script(program, LongRun);
   run_in_process(program.main, shorter);  // glyphs rasterised, caches warm
   std::vector<double> frames, clears, ratios;
   double allocations = 0;

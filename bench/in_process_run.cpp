@@ -21,7 +21,8 @@ ScriptFile::~ScriptFile() {
   std::filesystem::remove(path_, ignored);
 }
 
-InProcessRun run_in_process(ProgramMain program, const ScriptFile& script) {
+InProcessRun run_in_process(ProgramMain program, std::string_view script_text) {
+  const ScriptFile script(script_text);
   setenv("WINGRAPH_DRIVER", "headless", 1);
   setenv("WINGRAPH_SCRIPT", script.path().c_str(), 1);
   const std::uint64_t allocations = allocations_so_far();

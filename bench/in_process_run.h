@@ -26,5 +26,7 @@ struct InProcessRun {
   std::uint64_t allocations = 0;
 };
 
-// The whole run from InitGraph to CloseGraph.
-InProcessRun run_in_process(ProgramMain program, const ScriptFile& script);
+// The whole run from InitGraph to CloseGraph, from the beginning of the
+// script: each run gets a file of its own, since the headless driver carries
+// on with a script it has seen before (a program reopening its window).
+InProcessRun run_in_process(ProgramMain program, std::string_view script);

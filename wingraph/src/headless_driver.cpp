@@ -28,14 +28,18 @@ std::optional<std::string> read_whole_file(const std::string& path) {
 class HeadlessDriver final : public Driver {
  public:
   std::string open(std::string_view) override {
-    if (loaded_) return {};  // opened again: the script goes on where it stood
-    loaded_ = true;
+    // Opened again with the same script (a program started from another in
+    // the same run), the script goes on where it stood; another script starts
+    // from its beginning.
     const char* path = std::getenv("WINGRAPH_SCRIPT");
-    if (path == nullptr || *path == '\0') {
-      name_ = "(no script)";
-      return {};
-    }
-    name_ = path;
+    const std::string name = path == nullptr || *path == '\0' ? "(no script)" : path;
+    if (loaded_ && name == name_) return {};
+    loaded_ = true;
+    name_ = name;
+    script_ = Script{};
+    next_ = 0;
+    waited_ = 0;
+    if (path == nullptr || *path == '\0') return {};
     const std::optional<std::string> text = read_whole_file(name_);
     if (!text) fail(2, "cannot read the script " + name_);
     if (auto error = parse_script(*text, script_))
